@@ -1,0 +1,79 @@
+#include "widgets/crosshair.h"
+
+#include "core/canvas.h"
+#include "core/host.h"
+#include "core/pixel_math.h"
+#include "core/settings.h"
+#include "core/texture_set.h"
+#include "widgets/game_readings.h"
+
+namespace {
+
+constexpr unsigned char kRightMouseButton = 2;
+
+// A yes-or-no question to the game; unanswered while the character or weapon is missing.
+enum class Answer { kMissing, kYes, kNo };
+
+Answer SlotIs(int32_t slot) {
+  const IntReading reading = ReadWeaponSlot();
+  if (!reading.ok) return Answer::kMissing;
+  return reading.value == slot ? Answer::kYes : Answer::kNo;
+}
+
+Answer WeaponIs(int32_t (CWeapon::*operation)(), int32_t value) {
+  const IntReading reading = ReadCurrentWeapon(operation);
+  if (!reading.ok) return Answer::kMissing;
+  return reading.value == value ? Answer::kYes : Answer::kNo;
+}
+
+constexpr int32_t kNoCrosshair = -1;
+constexpr int32_t kUnanswered = -2;
+
+// The crosshair index by slot 2 to 5, then by weapon type 33 (pistol) or 38 (assault).
+// Every question is asked afresh.
+int32_t ChooseCrosshair() {
+  for (int32_t slot = 2; slot <= 5; ++slot) {
+    const Answer answer = SlotIs(slot);
+    if (answer == Answer::kMissing) return kUnanswered;
+    if (answer == Answer::kYes) return slot - 2;
+  }
+  const Answer pistol = WeaponIs(&CWeapon::weaponType, 33);
+  if (pistol != Answer::kNo) return pistol == Answer::kYes ? kPistolCrosshair : kUnanswered;
+  const Answer assault = WeaponIs(&CWeapon::weaponType, 38);
+  if (assault != Answer::kNo) return assault == Answer::kYes ? kAssaultCrosshair : kUnanswered;
+  return kNoCrosshair;
+}
+
+// Weapon states 2 and 3 are the reload; each is asked separately.
+Answer IsReloading() {
+  const Answer state2 = WeaponIs(&CWeapon::weaponState, 2);
+  if (state2 != Answer::kNo) return state2;
+  return WeaponIs(&CWeapon::weaponState, 3);
+}
+
+}  // namespace
+
+void DrawCrosshair() {
+  if (!SF->getGame()->isKeyDown(kRightMouseButton)) return;
+
+  // Whether there is a crosshair at all, and which, are asked separately, as the game may answer
+  // differently from one question to the next.
+  if (ChooseCrosshair() < 0) return;
+
+  const Answer reloading = IsReloading();
+  if (reloading == Answer::kMissing) return;
+  const uint32_t color = reloading == Answer::kYes ? Settings.Crosshair.iReloadColor
+                                                   : Settings.Crosshair.iReadyColor;
+
+  const int32_t index = ChooseCrosshair();
+  if (index < 0) return;
+  stTextureInfo* texture = TextureSet.crosshairTextures[index];
+  if (texture == nullptr) return;
+
+  // Centred on the point, each half truncated toward zero.
+  const int32_t w = ScaleX(Settings.Crosshair.fWidth);
+  const int32_t h = ScaleY(Settings.Crosshair.fHeight);
+  const int32_t x = WrapSub(ScaleX(Settings.Crosshair.fX), Half(w));
+  const int32_t y = WrapSub(ScaleY(Settings.Crosshair.fY), Half(h));
+  SF->getRender()->DrawTexture(texture, x, y, w, h, 0.0f, color);
+}
