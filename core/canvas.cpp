@@ -1,12 +1,6 @@
 #include "core/canvas.h"
 
 #include "core/host.h"
-#include "core/pixel_math.h"
-
-int32_t ScaleToPixels(int32_t screenSize, double factor, float value) {
-  return TruncateToInt32(static_cast<double>(screenSize) * factor * static_cast<double>(value) +
-                         0.5);
-}
 
 namespace {
 struct ScreenSize {

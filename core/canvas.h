@@ -3,11 +3,17 @@
 
 #include <cstdint>
 
+#include "core/pixel_math.h"
+
 inline constexpr double kCanvasXFactor = 0.0015625;               // 1 / 640
 inline constexpr double kCanvasYFactor = 0.002232142857142857;    // 1 / 448
 
-// screenSize * factor * value + 0.5, truncated toward zero (not rounded for negative values).
-int32_t ScaleToPixels(int32_t screenSize, double factor, float value);
+// screenSize * factor * value + 0.5 in double precision, truncated toward zero: halves round up
+// for positive values, but negative values are not rounded (-2.5 gives -2, -3.4 gives -2).
+inline int32_t ScaleToPixels(int32_t screenSize, double factor, float value) {
+  return TruncateToInt32(static_cast<double>(screenSize) * factor * static_cast<double>(value) +
+                         0.5);
+}
 
 // Canvas x or width to pixels at the current screen width; asks the host for it on every call.
 int32_t ScaleX(float value);
