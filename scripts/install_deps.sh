@@ -9,10 +9,17 @@ packages=(
   python3 python3-pil fonts-dejavu-core
 )
 
-if [ "$(id -u)" -ne 0 ]; then
-  echo "install_deps.sh: run as root (it calls apt-get)" >&2
-  exit 1
-fi
-export DEBIAN_FRONTEND=noninteractive
-apt-get update -qq
-apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+run_as_root() {
+  if [ "$(id -u)" -eq 0 ]; then
+    "$@"
+  elif command -v sudo >/dev/null; then
+    sudo "$@"
+  else
+    echo "install_deps.sh: needs root to run apt-get; run it as root" >&2
+    exit 1
+  fi
+}
+
+run_as_root apt-get update -qq
+run_as_root env DEBIAN_FRONTEND=noninteractive \
+  apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
