@@ -74,8 +74,8 @@ Span VisibleSpan(int32_t position, int32_t size, int32_t limit) {
 // The texel under the centre of the pixel at offset (0 <= offset < extent) of a rectangle side
 // of extent pixels. (2 × offset + 1) < 2^32 and texture_extent < 2^31, so the product fits.
 int32_t TexelIndex(int64_t offset, int32_t extent, int32_t texture_extent) {
-  const uint64_t numerator = (2 * static_cast<uint64_t>(offset) + 1) *
-                             static_cast<uint64_t>(texture_extent);
+  const uint64_t numerator =
+      (2 * static_cast<uint64_t>(offset) + 1) * static_cast<uint64_t>(texture_extent);
   return static_cast<int32_t>(numerator / (2 * static_cast<uint64_t>(extent)));
 }
 
