@@ -2,7 +2,8 @@
 // Windows does for the module's lookups: section and key names compared without regard to case,
 // blanks around names and values ignored, one pair of quotes around a value removed, lines
 // starting with ';' skipped, the first match used, values cut to fit the caller's buffer, and
-// the path's backslashes taken as folder separators relative to the current folder.
+// the path's backslashes taken as folder separators relative to the current folder. A line
+// without "=" and a header without "]" hold nothing.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -55,32 +56,34 @@ bool ReadWholeFile(const char* windowsPath, std::string& contents) {
   return true;
 }
 
-// The value of the first key named key in the first section named section, if any.
+// The value of the first key named key in the first section named section, if any. Keys
+// before the first section header belong to the section named "".
 bool FindValue(std::string_view contents, std::string_view section, std::string_view key,
                std::string_view& value) {
   constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
   if (contents.substr(0, kUtf8Bom.size()) == kUtf8Bom) contents.remove_prefix(kUtf8Bom.size());
+  section = Trim(section);
+  key = Trim(key);
 
-  bool inSection = false;
+  bool inSection = section.empty();
   while (!contents.empty()) {
     const size_t end = contents.find('\n');
     std::string_view line = Trim(contents.substr(0, end));
     contents.remove_prefix(end == std::string_view::npos ? contents.size() : end + 1);
 
     if (line.empty() || line.front() == ';') continue;
-    if (line.front() == '[') {
+    const size_t close = line.find(']');
+    if (line.front() == '[' && close != std::string_view::npos) {
       // Only the first section of a name is searched.
       if (inSection) return false;
-      const size_t close = line.find(']');
-      const size_t length = close == std::string_view::npos ? std::string_view::npos : close - 1;
-      inSection = SameName(Trim(line.substr(1, length)), section);
+      inSection = SameName(Trim(line.substr(1, close - 1)), section);
       continue;
     }
-    if (!inSection) continue;
+    // A line without "=" (an unclosed section header among them) holds no value.
     const size_t equals = line.find('=');
+    if (!inSection || equals == std::string_view::npos) continue;
     if (!SameName(Trim(line.substr(0, equals)), key)) continue;
-    value = equals == std::string_view::npos ? std::string_view{}
-                                             : Unquote(Trim(line.substr(equals + 1)));
+    value = Unquote(Trim(line.substr(equals + 1)));
     return true;
   }
   return false;
