@@ -29,12 +29,6 @@ target_compile_options(velomark PRIVATE -ffp-contract=off)
 set_target_properties(velomark PROPERTIES
   CXX_VISIBILITY_PRESET hidden
   VISIBILITY_INLINES_HIDDEN ON
-  PREFIX "")
-
-if(WIN32)
-  # The host framework loads its plug-ins as .sf files; no MinGW runtime DLL may be needed.
-  set_target_properties(velomark PROPERTIES OUTPUT_NAME Velomark SUFFIX ".sf")
-  target_link_options(velomark PRIVATE -static -static-libgcc -static-libstdc++)
-else()
-  set_target_properties(velomark PROPERTIES OUTPUT_NAME velomark)
-endif()
+  PREFIX ""
+  OUTPUT_NAME velomark)
+# The Windows name and linking are in cmake/windows.cmake.

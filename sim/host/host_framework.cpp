@@ -157,6 +157,10 @@ void SFRender::registerD3DCallback(eDirect3DDeviceMethods method, PresentCallbac
   if (method == D3DMETHOD_PRESENT) Data().present = callback;
 }
 
+// On Windows the module takes the tick from the system and reaches the game's memory directly, so
+// the host answers neither.
+#if !defined(_WIN32)
+
 extern "C" DWORD GetTickCount() {
   Query("GetTickCount");
   return Data().tick;
@@ -175,6 +179,8 @@ extern "C" void WriteGameWord(uint32_t address, uint32_t value) {
   Trace("WriteMemory 0x%08" PRIX32 " 0x%08" PRIX32, address, value);
   Data().memory[address] = value;
 }
+
+#endif  // !_WIN32
 
 namespace host {
 

@@ -9,7 +9,8 @@ class LoadedModule {
  public:
   // Loads the module from a private copy of path, so its static initialisation runs anew even
   // when the same module is loaded again in this process; the settings file is read from the
-  // current folder. Null, with the reason in error, when it cannot be loaded.
+  // current folder. Null, with the reason in error, when it cannot be loaded. On Windows the
+  // system itself also calls DllMain with process attach during the load, as for every DLL.
   static std::unique_ptr<LoadedModule> Load(const std::string& path, std::string& error);
   ~LoadedModule();
 
