@@ -29,19 +29,31 @@ Answer WeaponIs(int32_t (CWeapon::*operation)(), int32_t value) {
 constexpr int32_t kNoCrosshair = -1;
 constexpr int32_t kUnanswered = -2;
 
-// The crosshair index by slot 2 to 5, then by weapon type 33 (pistol) or 38 (assault).
-// Every question is asked afresh.
-int32_t ChooseCrosshair() {
-  for (int32_t slot = 2; slot <= 5; ++slot) {
-    const Answer answer = SlotIs(slot);
-    if (answer == Answer::kMissing) return kUnanswered;
-    if (answer == Answer::kYes) return slot - 2;
-  }
+// Outside slots 2 to 5 the weapon type decides: 33 takes the pistol crosshair, 38 the assault.
+int32_t ChooseByType() {
   const Answer pistol = WeaponIs(&CWeapon::weaponType, 33);
   if (pistol != Answer::kNo) return pistol == Answer::kYes ? kPistolCrosshair : kUnanswered;
   const Answer assault = WeaponIs(&CWeapon::weaponType, 38);
   if (assault != Answer::kNo) return assault == Answer::kYes ? kAssaultCrosshair : kUnanswered;
   return kNoCrosshair;
+}
+
+// Whether the weapon has a crosshair at all: slots 2 to 5, each asked separately, then the type.
+bool HasCrosshair() {
+  for (int32_t slot = 2; slot <= 5; ++slot) {
+    const Answer answer = SlotIs(slot);
+    if (answer == Answer::kMissing) return false;
+    if (answer == Answer::kYes) return true;
+  }
+  return ChooseByType() >= 0;
+}
+
+// Which crosshair: the slot asked once more (2 to 5 give 0 to 3), else the type.
+int32_t ChooseCrosshair() {
+  const IntReading slot = ReadWeaponSlot();
+  if (!slot.ok) return kUnanswered;
+  if (slot.value >= 2 && slot.value <= 5) return slot.value - 2;
+  return ChooseByType();
 }
 
 // Weapon states 2 and 3 are the reload; each is asked separately.
@@ -58,7 +70,7 @@ void DrawCrosshair() {
 
   // Whether there is a crosshair at all, and which, are asked separately, as the game may answer
   // differently from one question to the next.
-  if (ChooseCrosshair() < 0) return;
+  if (!HasCrosshair()) return;
 
   const Answer reloading = IsReloading();
   if (reloading == Answer::kMissing) return;

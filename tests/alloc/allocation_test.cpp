@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <type_traits>
 
 #include "tests/alloc/allocation_counter.h"
 #include "tests/recording_host.h"
@@ -84,7 +85,11 @@ TEST_F(AllocationTest, ProcessWideSymbolsAreTheCountingOnes) {
   EXPECT_EQ(dlsym(RTLD_DEFAULT, "malloc"), reinterpret_cast<void*>(&malloc));
   EXPECT_EQ(dlsym(RTLD_DEFAULT, "free"), reinterpret_cast<void*>(&free));
   void* (*const plainNew)(std::size_t) = &::operator new;
-  EXPECT_EQ(dlsym(RTLD_DEFAULT, "_Znwm"), reinterpret_cast<void*>(plainNew));
+  // operator new(std::size_t) by its mangled name: size_t is unsigned long (m) on 64-bit Linux
+  // and unsigned int (j) on 32-bit.
+  const char* const plainNewName =
+      std::is_same_v<std::size_t, unsigned long> ? "_Znwm" : "_Znwj";
+  EXPECT_EQ(dlsym(RTLD_DEFAULT, plainNewName), reinterpret_cast<void*>(plainNew));
 }
 
 TEST_F(AllocationTest, MainLoopCallsAndFramesAllocateNothing) {

@@ -39,8 +39,8 @@ int64_t BalanceValue(const std::string& shown) {
 
 class MoneyCounterTest : public RecordingHostTest {
  protected:
-  void Start(int32_t money, SettingsFile settings = OnlyComponents({"bMoney"})) {
-    WriteSettings(settings);
+  void Start(int32_t money) {
+    WriteSettings(OnlyComponents({"bMoney"}));
     Game().money = money;
     StartModule();
   }
@@ -81,8 +81,8 @@ class MoneyCounterLayout : public MoneyCounterTest,
 TEST_P(MoneyCounterLayout, DrawsBalanceThenChange) {
   const LayoutCase& c = GetParam();
   Start(c.before);
-  SettleAt(c.before);
-  SettleAt(c.after);
+  ASSERT_NO_FATAL_FAILURE(SettleAt(c.before));
+  ASSERT_NO_FATAL_FAILURE(SettleAt(c.after));
   EXPECT_THAT(DrawCalls(Present()), ElementsAreArray(c.glyphs));
 }
 
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, MoneyCounterLayout, ::testing::ValuesIn(kLayoutC
 
 TEST_F(MoneyCounterTest, RollsFrom500To800In224Updates) {
   Start(500);
-  SettleAt(500);
+  ASSERT_NO_FATAL_FAILURE(SettleAt(500));
   Game().money = 800;
   MainLoop();
   EXPECT_EQ(ShownBalance(), "$503");
@@ -139,7 +139,7 @@ class MoneyCounterDistance : public MoneyCounterTest,
 // Within 149 of the money the balance moves one unit per update; from 150 on, 1/150 more.
 TEST_P(MoneyCounterDistance, ClosesEitherWayInThisManyUpdates) {
   Start(1000);
-  SettleAt(1000);
+  ASSERT_NO_FATAL_FAILURE(SettleAt(1000));
   Game().money = 1000 + GetParam().distance;
   EXPECT_EQ(UpdatesUntilBalanceReachesMoney(), GetParam().updates);
   Game().money = 1000;
@@ -178,7 +178,7 @@ INSTANTIATE_TEST_SUITE_P(Stamps, MoneyChangeExpiry,
 TEST_F(MoneyCounterTest, SecondChangeReplacesTheFirstAndRestartsTheClock) {
   Start(1000);
   host::SetTick(20000);
-  SettleAt(1000);
+  ASSERT_NO_FATAL_FAILURE(SettleAt(1000));
   ASSERT_EQ(ShownChange(), "") << "the change at start-up has expired";
 
   host::SetTick(30000);
@@ -232,7 +232,7 @@ class MoneyBalanceCrossing : public MoneyCounterTest,
 TEST_P(MoneyBalanceCrossing, MovesTowardTheMoneyAndNeverPassesIt) {
   const CrossingCase& c = GetParam();
   Start(0);
-  SettleAt(c.from);
+  ASSERT_NO_FATAL_FAILURE(SettleAt(c.from));
   Game().money = c.to;
   MainLoop();
   ASSERT_EQ(ShownBalance(), BalanceText(c.afterFirstUpdate));
@@ -251,11 +251,11 @@ TEST_P(MoneyBalanceCrossing, MovesTowardTheMoneyAndNeverPassesIt) {
 }
 
 // (INT32_MIN - INT32_MAX) / 150 = -28633115, one unit more: 2118850531.
-INSTANTIATE_TEST_SUITE_P(Ends, MoneyBalanceCrossing,
-                         ::testing::Values(CrossingCase{"MaxToMin", INT32_MAX, INT32_MIN, 2118850531},
-                                           CrossingCase{"MinToMax", INT32_MIN, INT32_MAX,
-                                                        -2118850532}),
-                         CaseName());
+INSTANTIATE_TEST_SUITE_P(
+    Ends, MoneyBalanceCrossing,
+    ::testing::Values(CrossingCase{"MaxToMin", INT32_MAX, INT32_MIN, 2118850531},
+                      CrossingCase{"MinToMax", INT32_MIN, INT32_MAX, -2118850532}),
+    CaseName());
 
 struct ChangeCase {
   const char* name;

@@ -18,7 +18,9 @@ constexpr uint32_t kFull = 0xFFFFD700, kEmpty = 0x80404040;
 constexpr int kMostFullStars = 64;
 
 // A 10 x 10 star at canvas y 140 (pixels at 640 x 448).
-std::string Star(int x, uint32_t color) { return TextureLine("star\\star.png", x, 140, 10, 10, color); }
+std::string Star(int x, uint32_t color) {
+  return TextureLine("star\\star.png", x, 140, 10, 10, color);
+}
 
 // The row of the complete test settings: the rightmost star at 600 - 10, each next one 10 + 2
 // further left, the full stars first.
