@@ -1,9 +1,14 @@
 // The profile (INI) reader used where Windows' own is not available. It reads files the way
-// Windows does for the module's lookups: section and key names compared without regard to case,
-// blanks around names and values ignored, one pair of quotes around a value removed, lines
-// starting with ';' skipped, the first match used, values cut to fit the caller's buffer, and
-// the path's backslashes taken as folder separators relative to the current folder. A line
-// without "=" and a header without "]" hold nothing.
+// Windows does for the module's lookups (checked against it on the files in
+// tests/profile_corpus): lines end at a line feed or a carriage return; section and key names are
+// compared without regard to case; blanks around names and values are ignored; the first section
+// of a name and the first key of a name in it are used; a line without "=" is a key without a
+// value, which gives the default; ';' and '#' start no comment (such lines are keys with odd
+// names); a header's name ends at the line's last "]", and a line starting with "[" without one
+// is an ordinary line of the section before it; one pair of quotes around a value or the default
+// is removed; values are cut to fit the caller's buffer; the path's backslashes are taken as
+// folder separators relative to the current folder. The bytes are used as they are: no code page
+// is converted.
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -15,7 +20,9 @@
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+// Windows takes tab, line feed, vertical tab, form feed, carriage return, space and the DOS
+// end-of-file mark (Ctrl-Z) as blanks.
+bool IsBlank(char c) { return (c >= '\t' && c <= '\r') || c == ' ' || c == '\x1a'; }
 
 std::string_view Trim(std::string_view text) {
   while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
@@ -33,13 +40,27 @@ bool SameName(std::string_view a, std::string_view b) {
   return true;
 }
 
-std::string_view Unquote(std::string_view value) {
-  if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-      value.back() == value.front()) {
-    value.remove_prefix(1);
-    value.remove_suffix(1);
-  }
-  return value;
+// Windows drops trailing spaces (not other blanks) from the default, but never its first
+// character.
+std::string_view WithoutTrailingSpaces(std::string_view text) {
+  while (text.size() > 1 && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+// Copies value into out, cut to outSize - 1 characters, and returns the count copied. Windows
+// removes one matching pair of quotes around the value in two steps: the opening quote before the
+// cut, the closing one after it, by dropping the last character copied whenever the buffer is at
+// least as long as the rest of the value. So a buffer just large enough for the unquoted value
+// and its terminator gets one character less.
+size_t CopyValue(std::string_view value, char* out, DWORD outSize) {
+  const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                      value.back() == value.front();
+  if (quoted) value.remove_prefix(1);
+  size_t length = value.size() < outSize - 1 ? value.size() : outSize - 1;
+  if (quoted && length > 0 && outSize >= value.size()) --length;
+  std::memcpy(out, value.data(), length);
+  out[length] = '\0';
+  return length;
 }
 
 bool ReadWholeFile(const char* windowsPath, std::string& contents) {
@@ -56,8 +77,8 @@ bool ReadWholeFile(const char* windowsPath, std::string& contents) {
   return true;
 }
 
-// The value of the first key named key in the first section named section, if any. Keys
-// before the first section header belong to the section named "".
+// The value of the first key named key in the first section named section, if that key has one.
+// Keys before the first section header belong to the section named "".
 bool FindValue(std::string_view contents, std::string_view section, std::string_view key,
                std::string_view& value) {
   constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
@@ -67,23 +88,24 @@ bool FindValue(std::string_view contents, std::string_view section, std::string_
 
   bool inSection = section.empty();
   while (!contents.empty()) {
-    const size_t end = contents.find('\n');
+    const size_t end = contents.find_first_of("\r\n");
     std::string_view line = Trim(contents.substr(0, end));
     contents.remove_prefix(end == std::string_view::npos ? contents.size() : end + 1);
 
-    if (line.empty() || line.front() == ';') continue;
-    const size_t close = line.find(']');
+    if (line.empty()) continue;
+    const size_t close = line.rfind(']');
     if (line.front() == '[' && close != std::string_view::npos) {
       // Only the first section of a name is searched.
       if (inSection) return false;
       inSection = SameName(Trim(line.substr(1, close - 1)), section);
       continue;
     }
-    // A line without "=" (an unclosed section header among them) holds no value.
+    if (!inSection) continue;
     const size_t equals = line.find('=');
-    if (!inSection || equals == std::string_view::npos) continue;
     if (!SameName(Trim(line.substr(0, equals)), key)) continue;
-    value = Unquote(Trim(line.substr(equals + 1)));
+    // The first key of the name decides, even when it has no value.
+    if (equals == std::string_view::npos) return false;
+    value = Trim(line.substr(equals + 1));
     return true;
   }
   return false;
@@ -95,17 +117,14 @@ extern "C" DWORD GetPrivateProfileStringA(const char* section, const char* key,
                                           const char* defaultValue, char* out, DWORD outSize,
                                           const char* fileName) {
   if (out == nullptr || outSize == 0) return 0;
-  std::string_view value = defaultValue != nullptr ? std::string_view(defaultValue) : "";
+  std::string_view value = defaultValue != nullptr ? WithoutTrailingSpaces(defaultValue) : "";
   std::string contents;
   std::string_view found;
   if (section != nullptr && key != nullptr && fileName != nullptr &&
       ReadWholeFile(fileName, contents) && FindValue(contents, section, key, found)) {
     value = found;
   }
-  const size_t length = value.size() < outSize - 1 ? value.size() : outSize - 1;
-  std::memcpy(out, value.data(), length);
-  out[length] = '\0';
-  return static_cast<DWORD>(length);
+  return static_cast<DWORD>(CopyValue(value, out, outSize));
 }
 
 #endif

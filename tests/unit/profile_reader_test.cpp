@@ -83,10 +83,12 @@ INSTANTIATE_TEST_SUITE_P(
                       QuoteCase{"fX=\"12'", "\"12'"}, QuoteCase{"fX=\"12", "\"12"},
                       QuoteCase{"fX=1\"2\"", "1\"2\""}, QuoteCase{"fX=\"\"", ""}));
 
-TEST_F(ProfileReaderTest, CommentLinesAreSkipped) {
+// Windows has no comment lines: a line starting with ';' is a key whose name starts with ';'.
+TEST_F(ProfileReaderTest, SemicolonLinesAreKeysWithOddNames) {
   WriteFile("[Money]\n;fX=1\n  ; fX=2\nfX=3\n");
   EXPECT_EQ(Read("Money", "fX"), "3");
-  EXPECT_EQ(Read("Money", ";fX"), "");
+  EXPECT_EQ(Read("Money", ";fX"), "1");
+  EXPECT_EQ(Read("Money", "; fX"), "2");
 }
 
 TEST_F(ProfileReaderTest, FirstKeyOfANameWins) {
