@@ -38,7 +38,8 @@ if ! headers=$("$objdump" -p "$dll" 2>&1); then
 fi
 
 # Machine and kind.
-grep -q 'file format pei-i386$' <<<"$headers" || fail "not an i386 image ($(grep -m1 'file format' <<<"$headers"))"
+grep -q 'file format pei-i386$' <<<"$headers" ||
+  fail "not an i386 image ($(grep -m1 'file format' <<<"$headers"))"
 grep -q '^Magic[[:space:]]*010b' <<<"$headers" || fail "optional header magic is not 010b (PE32)"
 grep -qx $'\tDLL' <<<"$headers" || fail "the DLL flag is not set in its characteristics"
 
@@ -89,4 +90,4 @@ if [ "$failures" -ne 0 ]; then
   exit 1
 fi
 echo "check_dll.sh: $dll: PE32 i386 DLL, entry DllMainCRTStartup calling ${dllmain#* }," \
-  "imports only from: $(tr '\n' ' ' <<<"$imports")"
+  "imports only from: $(paste -sd " " <<<"$imports")"

@@ -2,10 +2,31 @@
 # Installs what is needed, builds everything and runs every test. Fails on the first failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+started=$SECONDS
+stage() { echo; echo "=== $* ($((SECONDS - started)) s)"; }
 
+stage "installing what the build needs"
 scripts/install_deps.sh
 
+stage "native build and tests"
 build=build/test
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$build" -j2
-ctest --test-dir "$build" --output-on-failure -j2
+ctest --test-dir "$build" --output-on-failure -j2 | tail -n 3
+
+stage "module, unit and simulator tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+scripts/test_sanitizers.sh
+
+stage "the settings reader against Windows' own"
+scripts/test_profile_reader.sh
+
+stage "the 32-bit Windows product DLL"
+scripts/build_windows.sh
+
+stage "the module in 32 bits, under qemu-i386"
+scripts/test_32bit.sh
+
+stage "fuzzers"
+scripts/fuzz_smoke.sh 15
+
+stage "all passed"

@@ -1,5 +1,7 @@
 #include "tests/recording_host.h"
 
+#include <unistd.h>
+
 #include <fstream>
 
 #ifndef VELOMARK_MODULE_PATH
@@ -52,7 +54,10 @@ void RecordingHostTest::SetUp() {
   for (char& c : name) {
     if (c == '/') c = '_';
   }
-  gameFolder = std::filesystem::temp_directory_path() / ("velomark-game-" + name);
+  // The process id keeps apart two runs of the same test at once (say a 64-bit and a 32-bit
+  // build), which would otherwise delete each other's folder.
+  gameFolder = std::filesystem::temp_directory_path() /
+               ("velomark-game-" + std::to_string(getpid()) + "-" + name);
   std::filesystem::remove_all(gameFolder);
   std::filesystem::create_directories(gameFolder / "SAMPFUNCS" / "Velomark");
   for (const char* path : kTexturePaths) {

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the tests with AddressSanitizer and UndefinedBehaviorSanitizer (module included) and
+# runs them; any report fails the run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
+build=build/sanitizers
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$flags" \
+  -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_MODULE_LINKER_FLAGS="$flags" \
+  -DCMAKE_SHARED_LINKER_FLAGS="$flags" >/dev/null
+cmake --build "$build" -j2
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --test-dir "$build" --output-on-failure -j2 | tail -n 3
