@@ -12,7 +12,7 @@ stage "native build and tests"
 build=build/test
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$build" -j2
-ctest --test-dir "$build" --output-on-failure -j2 | tail -n 3
+scripts/run_ctest.sh "$build"
 
 stage "module, unit and simulator tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 scripts/test_sanitizers.sh

@@ -11,4 +11,4 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$flags" \
   -DCMAKE_SHARED_LINKER_FLAGS="$flags" >/dev/null
 cmake --build "$build" -j2
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  ctest --test-dir "$build" --output-on-failure -j2 | tail -n 3
+  scripts/run_ctest.sh "$build"
