@@ -9,14 +9,13 @@
 #   --update  first records Windows' answers in expected.txt (after adding files or queries).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. scripts/wine_env.sh
 
 corpus=tests/profile_corpus
 # The probe is given the corpus folder the way the module names its settings file: a relative
 # Windows path with backslashes.
 corpus_windows_path='tests\profile_corpus'
 out=build/profile-reader
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
 windows_cxx=x86_64-w64-mingw32-g++-posix
 flags=(-std=c++20 -O1 -Wall -Wextra -Wpedantic -Werror -I.)
 mkdir -p "$out"
@@ -32,15 +31,10 @@ compare() {  # compare LABEL_A FILE_A LABEL_B FILE_B
 g++ "${flags[@]}" -o "$out/probe" "$corpus/profile_probe.cpp" platform/profile_reader.cpp
 "$out/probe" "$corpus_windows_path" <"$corpus/queries.txt" >"$out/stand-in.txt"
 
-if [ -x "$wine" ] && command -v "$windows_cxx" >/dev/null; then
+if wine_available && command -v "$windows_cxx" >/dev/null; then
   "$windows_cxx" "${flags[@]}" -static -o "$out/probe.exe" "$corpus/profile_probe.cpp"
 
-  # A prefix of this script's own, so that stopping its server at the end stops no one else's.
-  export WINEPREFIX="${TMPDIR:-/tmp}/velomark-profile-reader-wine-$(id -u)" WINEDEBUG=-all
-  trap '"$wineserver" -k 2>/dev/null || true' EXIT
-  # One server for all the runs, started without a hold on this script's output: a server that
-  # a run starts itself keeps that run's output open until it exits, and whoever reads it waits.
-  { "$wineserver" -p || true; "$wine" wineboot --init; } </dev/null >/dev/null 2>&1
+  start_wine profile-reader
   "$wine" "$out/probe.exe" "$corpus_windows_path" <"$corpus/queries.txt" >"$out/windows.txt"
 
   if [ "${1-}" = --update ]; then

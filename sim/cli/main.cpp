@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "sim/cli/options.h"
+#include "sim/cli/png_files.h"
 #include "sim/cli/scenario.h"
 #include "sim/cli/scenario_runner.h"
 #include "sim/cli/sim_error.h"
@@ -24,7 +25,9 @@ constexpr int kBadInput = 2;
 // Where the outputs went, on standard output unless the trace itself goes there.
 void Report(std::ostream& out, const Options& options,
             const std::vector<std::filesystem::path>& snapshots) {
-  if (snapshots.empty()) {
+  if (!WritesSnapshots()) {
+    out << "velomark-sim: this build writes no snapshots (it has no PNG library)\n";
+  } else if (snapshots.empty()) {
     out << "velomark-sim: the scenario took no snapshots\n";
   } else {
     out << "velomark-sim: " << snapshots.size()

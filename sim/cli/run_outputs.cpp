@@ -4,8 +4,8 @@
 #include <iostream>
 #include <system_error>
 
+#include "sim/cli/png_files.h"
 #include "sim/cli/sim_error.h"
-#include "sim/render/png_io.h"
 
 namespace fs = std::filesystem;
 
@@ -63,7 +63,7 @@ std::ostream* RunOutputs::TraceStream() {
 void RunOutputs::SaveSnapshot(const std::string& name, const Image& frame) {
   const fs::path file = outDir_ / name;
   std::string error;
-  if (!SavePng(file.string(), frame, error)) throw SimError(error);
+  if (!WriteSnapshot(file.string(), frame, error)) throw SimError(error);
   if (std::find(snapshots_.begin(), snapshots_.end(), file) == snapshots_.end()) {
     snapshots_.push_back(file);
   }

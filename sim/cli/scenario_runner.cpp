@@ -1,34 +1,24 @@
 #include "sim/cli/scenario_runner.h"
 
-#include <iostream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <system_error>
 
 #include "sim/cli/observer_pair.h"
+#include "sim/cli/png_files.h"
 #include "sim/cli/run_outputs.h"
 #include "sim/cli/sim_error.h"
 #include "sim/cli/snapshot_renderer.h"
 #include "sim/cli/trace_writer.h"
 #include "sim/host/host.h"
 #include "sim/host/module_loader.h"
-#include "sim/render/png_io.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 constexpr uint32_t kProcessAttach = 1;
-
-// A texture that cannot be decoded loads as a null handle, as in the game; the player previewing
-// a layout is told why it is missing from the snapshots.
-bool DecodeTexture(const char* path, Image& image) {
-  std::string error;
-  if (LoadPng(path, image, error)) return true;
-  std::cerr << "velomark-sim: warning: " << error << " (the plug-in gets a null texture)\n";
-  return false;
-}
 
 void CheckGameFolder(const fs::path& folder) {
   std::error_code error;
@@ -52,7 +42,7 @@ struct HostSession {
 std::vector<fs::path> RunScenario(const Options& options, const Scenario& scenario) {
   CheckGameFolder(options.gameDir);
   RunOutputs outputs(options.traceFile, options.traceToStandardOutput, options.outDir,
-                     scenario.TakesSnapshots());
+                     scenario.TakesSnapshots() && WritesSnapshots());
   outputs.Prepare();
 
   // The module reads SAMPFUNCS\Velomark\Velomark.ini and its textures from the current folder.
@@ -83,14 +73,16 @@ std::vector<fs::path> RunScenario(const Options& options, const Scenario& scenar
   const std::unique_ptr<LoadedModule> module =
       LoadedModule::Load(options.module.string(), loadError);
   if (!module) throw SimError(loadError);
-  module->CallDllMain(kProcessAttach);
+  if (!module->AttachedByLoad()) module->CallDllMain(kProcessAttach);
 
   for (const ScenarioStep& step : scenario.steps) {
     host::SetTick(scenario.tickStart + step.at);  // unsigned: wraps modulo 2^32
     Apply(step.set, host::State());
     for (int32_t call = 0; call < step.mainLoopCalls; ++call) host::RunMainLoop();
     for (int32_t call = 0; call < step.presentCalls; ++call) host::RunPresent();
-    if (!step.snapshot.empty()) outputs.SaveSnapshot(step.snapshot, renderer.Render());
+    if (!step.snapshot.empty() && WritesSnapshots()) {
+      outputs.SaveSnapshot(step.snapshot, renderer.Render());
+    }
   }
 
   outputs.Commit();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "sim/host/driver_api.h"
 #include "sim/host/game_state.h"
 #include "sim/render/image.h"
 
@@ -34,19 +35,21 @@ namespace host {
 using TextureDecoder = bool (*)(const char* path, Image& image);
 
 // Forgets every callback, texture, memory store and observer, and restores the default state.
-void Reset();
-GameState& State();
-void SetTick(uint32_t tick);
-void SetObserver(HostObserver* observer);
-void SetTextureDecoder(TextureDecoder decoder);
+VELOMARK_HOST_DRIVER_API void Reset();
+VELOMARK_HOST_DRIVER_API GameState& State();
+VELOMARK_HOST_DRIVER_API void SetTick(uint32_t tick);
+VELOMARK_HOST_DRIVER_API void SetObserver(HostObserver* observer);
+VELOMARK_HOST_DRIVER_API void SetTextureDecoder(TextureDecoder decoder);
 
 // The value last stored at a game address, or 0.
-uint32_t GameWord(uint32_t address);
+VELOMARK_HOST_DRIVER_API uint32_t GameWord(uint32_t address);
 
-bool MainLoopRegistered();
-bool PresentRegistered();
-// Calls the module's callbacks as the real host would, marking each call in the trace.
-void RunMainLoop();
-void RunPresent();
+VELOMARK_HOST_DRIVER_API bool MainLoopRegistered();
+VELOMARK_HOST_DRIVER_API bool PresentRegistered();
+// Calls the module's callbacks as the real host would, marking each call in the trace. Off
+// Windows each store to game memory is traced as the module makes it; on Windows the module
+// stores into the process's memory itself, and the stores are traced when the call returns.
+VELOMARK_HOST_DRIVER_API void RunMainLoop();
+VELOMARK_HOST_DRIVER_API void RunPresent();
 
 }  // namespace host

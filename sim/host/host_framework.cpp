@@ -1,17 +1,22 @@
 // The simulated host framework: every member the module calls, answered from the game state and
 // reported to the observer.
+#include <algorithm>
 #include <cinttypes>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <vector>
 
 #include "platform/host_framework.h"
 #include "platform/windows_api.h"
+#include "sim/host/game_addresses.h"
 #include "sim/host/game_objects.h"
 #include "sim/host/host.h"
+#include "sim/host/scenario_clock.h"
 
 namespace {
 
@@ -157,17 +162,26 @@ void SFRender::registerD3DCallback(eDirect3DDeviceMethods method, PresentCallbac
   if (method == D3DMETHOD_PRESENT) Data().present = callback;
 }
 
-// On Windows the module takes the tick from the system and reaches the game's memory directly, so
-// the host answers neither.
-#if !defined(_WIN32)
-
-extern "C" DWORD GetTickCount() {
+uint32_t ScenarioTick() {
   Query("GetTickCount");
   return Data().tick;
 }
 
-// The wanted level is the one address the module reads; every store is traced and kept.
-constexpr uint32_t kWantedLevelAddress = 0x58DB60;
+namespace {
+
+// A store of the module at a game address: traced, and kept for host::GameWord.
+void RecordStore(uint32_t address, uint32_t value) {
+  Trace("WriteMemory 0x%08" PRIX32 " 0x%08" PRIX32, address, value);
+  Data().memory[address] = value;
+}
+
+}  // namespace
+
+#if !defined(_WIN32)
+
+// Off Windows the module asks the host for the tick and for every read and store of game
+// memory, so the host keeps the game's memory and has nothing to do around a callback.
+extern "C" DWORD GetTickCount() { return ScenarioTick(); }
 
 extern "C" int32_t ReadGameInt32(uint32_t address) {
   Query("ReadGameInt32");
@@ -175,12 +189,80 @@ extern "C" int32_t ReadGameInt32(uint32_t address) {
   return static_cast<int32_t>(host::GameWord(address));
 }
 
-extern "C" void WriteGameWord(uint32_t address, uint32_t value) {
-  Trace("WriteMemory 0x%08" PRIX32 " 0x%08" PRIX32, address, value);
-  Data().memory[address] = value;
+extern "C" void WriteGameWord(uint32_t address, uint32_t value) { RecordStore(address, value); }
+
+namespace {
+void ResetGameMemory() {}
+void PutStateInGameMemory() {}
+void CollectStores() {}
+}  // namespace
+
+#else
+
+// On Windows the module reads and stores the game's fixed addresses itself, as in the game (its
+// GetTickCount is the host's, see module_loader.cpp). The addresses lie in the image of the
+// program that drives the host, which is based where the game's image is and reserves them
+// (velomark-sim.exe: sim/cli/game_image_windows.cpp). The host puts the wanted level there
+// before each callback and, when the callback returns, traces each store found, in address order.
+namespace {
+
+void* GameAddress(uint32_t address) {
+  return reinterpret_cast<void*>(static_cast<uintptr_t>(address));
+}
+uint32_t LoadGameWord(uint32_t address) {
+  uint32_t value;
+  std::memcpy(&value, GameAddress(address), sizeof value);
+  return value;
+}
+void StoreGameWord(uint32_t address, uint32_t value) {
+  std::memcpy(GameAddress(address), &value, sizeof value);
 }
 
-#endif  // !_WIN32
+// What the store addresses hold before the module writes them: a signalling NaN. The module
+// never stores one (its settings reader yields only quiet NaNs, and the other two words are
+// constants), so each of its stores shows as a change, even a store of 0.
+constexpr uint32_t kUnwrittenWord = 0x7FA00001;
+
+bool InImage(uint32_t address) {
+  MEMORY_BASIC_INFORMATION region{};
+  return VirtualQuery(GameAddress(address), &region, sizeof region) == sizeof region &&
+         region.State == MEM_COMMIT && region.Type == MEM_IMAGE;
+}
+
+// A host driven by a program without the reserved image would fault on the first access.
+void RequireGameImage() {
+  static const bool mapped = InImage(kWantedLevelAddress) &&
+                             std::all_of(std::begin(kStoreAddresses), std::end(kStoreAddresses),
+                                         InImage);
+  if (mapped) return;
+  std::fprintf(stderr,
+               "simulated host: the game's fixed addresses are not in this program's image; "
+               "the program must reserve them as velomark-sim.exe does\n");
+  std::abort();
+}
+
+void ResetGameMemory() {
+  RequireGameImage();
+  StoreGameWord(kWantedLevelAddress, 0);
+  for (uint32_t address : kStoreAddresses) StoreGameWord(address, kUnwrittenWord);
+}
+
+void PutStateInGameMemory() {
+  StoreGameWord(kWantedLevelAddress, static_cast<uint32_t>(Data().state.wanted));
+}
+
+void CollectStores() {
+  for (uint32_t address : kStoreAddresses) {
+    const auto known = Data().memory.find(address);
+    const uint32_t before = known == Data().memory.end() ? kUnwrittenWord : known->second;
+    const uint32_t now = LoadGameWord(address);
+    if (now != before) RecordStore(address, now);
+  }
+}
+
+}  // namespace
+
+#endif  // _WIN32
 
 namespace host {
 
@@ -195,6 +277,7 @@ void Reset() {
   data.chat = stChatInfo{};
   data.memory.clear();
   data.textures.clear();
+  ResetGameMemory();
   SyncExports();
 }
 
@@ -214,16 +297,20 @@ bool PresentRegistered() { return Data().present != nullptr; }
 void RunMainLoop() {
   if (Data().mainLoop == nullptr) return;
   SyncExports();
+  PutStateInGameMemory();
   Trace("MainLoop");
   Data().mainLoop();
+  CollectStores();
 }
 
 void RunPresent() {
   if (Data().present == nullptr) return;
   SyncExports();
+  PutStateInGameMemory();
   Trace("Present");
   if (HostObserver* observer = Data().observer) observer->OnPresentBegins();
   Data().present(0, 0, 0, 0);
+  CollectStores();
 }
 
 }  // namespace host

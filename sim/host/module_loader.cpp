@@ -15,17 +15,39 @@
 #include <filesystem>
 #include <system_error>
 
+#if defined(_WIN32)
+#  include "sim/host/import_redirect.h"
+#  include "sim/host/scenario_clock.h"
+#endif
+
 namespace {
 
 #if defined(_WIN32)
 
 using EntryPoint = BOOL(WINAPI*)(void*, DWORD, void*);
 
+constexpr bool kLoadAttaches = true;
+
+DWORD WINAPI ScenarioTickCount() { return ScenarioTick(); }
+
 // Windows itself runs the module's static initialisation and its DllMain with process attach
-// while loading it; a DllMain that refuses the attach makes the load fail.
+// while loading it; a DllMain that refuses the attach makes the load fail. The module then takes
+// its tick from the scenario's clock, as it does off Windows, where the host answers its
+// GetTickCount; the tick its static initialisation took from the system is never shown.
 void* OpenModule(const std::string& path, std::string& reason) {
   HMODULE handle = LoadLibraryA(path.c_str());
-  if (handle == nullptr) reason = "Windows error " + std::to_string(GetLastError());
+  if (handle == nullptr) {
+    reason = "Windows error " + std::to_string(GetLastError());
+    return nullptr;
+  }
+  // Through void (*)(), which converts to any function type without a warning.
+  const auto scenarioClock =
+      reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(&ScenarioTickCount));
+  if (!RedirectImport(handle, "KERNEL32.dll", "GetTickCount", scenarioClock)) {
+    reason = "cannot point its GetTickCount at the scenario's clock";
+    FreeLibrary(handle);
+    return nullptr;
+  }
   return reinterpret_cast<void*>(handle);
 }
 
@@ -52,6 +74,8 @@ constexpr const char* kCopySuffix = ".dll";
 #else
 
 using EntryPoint = int (*)(void*, uint32_t, void*);
+
+constexpr bool kLoadAttaches = false;
 
 // dlopen runs the static initialisation only; the host calls DllMain itself, as Windows would.
 void* OpenModule(const std::string& path, std::string& reason) {
@@ -117,3 +141,5 @@ LoadedModule::~LoadedModule() {
 int LoadedModule::CallDllMain(uint32_t reason) {
   return FindEntry(handle_)(handle_, reason, nullptr);
 }
+
+bool LoadedModule::AttachedByLoad() const { return kLoadAttaches; }

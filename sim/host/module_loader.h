@@ -5,12 +5,15 @@
 #include <memory>
 #include <string>
 
-class LoadedModule {
+#include "sim/host/driver_api.h"
+
+class VELOMARK_HOST_DRIVER_API LoadedModule {
  public:
   // Loads the module from a private copy of path, so its static initialisation runs anew even
   // when the same module is loaded again in this process; the settings file is read from the
   // current folder. Null, with the reason in error, when it cannot be loaded. On Windows the
-  // system itself also calls DllMain with process attach during the load, as for every DLL.
+  // system itself also calls DllMain with process attach during the load, as for every DLL, and
+  // the module's GetTickCount is pointed at the host's clock.
   static std::unique_ptr<LoadedModule> Load(const std::string& path, std::string& error);
   ~LoadedModule();
 
@@ -19,6 +22,10 @@ class LoadedModule {
 
   // The module's entry with the given reason (1: process attach); its result.
   int CallDllMain(uint32_t reason);
+
+  // Whether the load itself called DllMain with process attach, as Windows does; elsewhere the
+  // host calls it, as Windows would.
+  bool AttachedByLoad() const;
 
  private:
   LoadedModule() = default;

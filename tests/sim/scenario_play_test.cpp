@@ -76,6 +76,20 @@ TEST_F(ScenarioPlayTest, MissingTextureLoadsAsNullWithAWarning) {
               Contains(AllOf(StartsWith("AddChatMessage"), HasSubstr("star\\star.png"))));
 }
 
+// A setting that cannot be read: once the game is ready the plug-in names it in the chat, and
+// from then on stores nothing, sets no component, loads no texture and draws nothing.
+TEST_F(ScenarioPlayTest, BadSettingIsNamedOnceAndThePlugInStaysInert) {
+  const auto trace = TraceOf(SettingsFile::Complete().Set("Money", "fX", "abc"), R"({
+    "game": { "systemState": 8 },
+    "steps": [ { "mainLoop": 1, "present": 1 },
+               { "set": { "systemState": 9 }, "mainLoop": 3, "present": 1 } ] })");
+  EXPECT_THAT(trace, ElementsAre("initPlugin", "MainLoop", "MainLoop",
+                                 "AddChatMessage 0xFFFFFFFF Plugin {AA5555}'Velomark' {FFFFFF}did "
+                                 "not start: Money.fX in SAMPFUNCS\\Velomark\\Velomark.ini: "
+                                 "invalid stof argument (value \"abc\")",
+                                 "MainLoop", "MainLoop"));
+}
+
 TEST_F(ScenarioPlayTest, HelpPrintsTheUsageAndRunsNothing) {
   const ToolResult result = Run({"--help"});
   EXPECT_EQ(result.exitCode, 0);

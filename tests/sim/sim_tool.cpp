@@ -35,6 +35,42 @@ std::string Quoted(const std::string& argument) {
 }
 #endif
 
+// The value of the last "--name value" or "--name=value" among the arguments; empty if none.
+std::string OptionValue(const std::vector<std::string>& arguments, const std::string& name) {
+  std::string value;
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    if (arguments[i] == name && i + 1 < arguments.size()) value = arguments[i + 1];
+    if (arguments[i].rfind(name + "=", 0) == 0) value = arguments[i].substr(name.size() + 1);
+  }
+  return value;
+}
+
+// With VELOMARK_SIM_CASES naming a folder, each scenario that the tool played to the end with
+// the built module is kept there as a case of its own: the scenario and the game folder as they
+// stood, for scripts/test_windows_sim.sh to play again natively and under Windows.
+void KeepCase(const fs::path& scratch, const std::vector<std::string>& arguments) {
+  const char* cases = std::getenv("VELOMARK_SIM_CASES");
+  if (cases == nullptr || *cases == '\0') return;
+  for (const std::string& argument : arguments) {
+    if (argument == "--help" || argument == "-h" || argument.rfind("--module", 0) == 0) return;
+  }
+  const auto given = [&](const std::string& name, const fs::path& fallback) {
+    const std::string value = OptionValue(arguments, name);
+    return value.empty() ? fallback : scratch / value;
+  };
+  const fs::path source(VELOMARK_SOURCE_DIR);
+  const fs::path game = given("--game-dir", source / "assets");
+  const fs::path scenario = given("--scenario", source / "sim" / "scenarios" / "demo.json");
+
+  fs::path kept = fs::path(cases) / scratch.filename();
+  for (int run = 2; fs::exists(kept); ++run) {
+    kept = fs::path(cases) / (scratch.filename().string() + "." + std::to_string(run));
+  }
+  fs::create_directories(kept);
+  fs::copy(game, kept / "game", fs::copy_options::recursive);
+  fs::copy_file(scenario, kept / "scenario.json");
+}
+
 int ExitCode(int status) {
 #ifdef _WIN32
   return status;
@@ -87,6 +123,7 @@ ToolResult SimToolTest::Run(const std::vector<std::string>& arguments) {
   result.standardError = ReadFile(errFile);
   fs::remove(outFile);
   fs::remove(errFile);
+  if (result.exitCode == 0) KeepCase(scratch, arguments);
   return result;
 }
 

@@ -25,6 +25,7 @@ class SimToolTest : public ::testing::Test {
   void TearDown() override;
 
   // Runs the tool from the scratch folder, so relative paths in the arguments are scratch paths.
+  // With VELOMARK_SIM_CASES set, a scenario played to the end is also kept (see sim_tool.cpp).
   ToolResult Run(const std::vector<std::string>& arguments);
 
   // A game folder in the scratch folder: the bundled textures and this settings file.
