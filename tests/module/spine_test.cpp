@@ -284,14 +284,19 @@ int WidgetOf(const std::string& line) {
   return 0;
 }
 
+// Money, a weapon with a clip in a crosshair slot, aiming and a wanted level.
+void GiveEveryWidgetSomethingToDraw(GameState& game) {
+  game.money = 500;
+  game.weaponSlot = 3;
+  game.clip = 7;
+  game.total = 30;
+  game.wanted = 2;
+  game.rightMouse = true;
+}
+
 TEST_F(SpineTest, WidgetsDrawInTheirFixedOrderWithinOnePass) {
   StartModule();
-  Game().money = 500;
-  Game().weaponSlot = 3;
-  Game().clip = 7;
-  Game().total = 30;
-  Game().wanted = 2;
-  Game().rightMouse = true;
+  GiveEveryWidgetSomethingToDraw(Game());
   MainLoop();
 
   const std::vector<std::string> frame = Present();
@@ -319,12 +324,7 @@ TEST_P(SpineSwitchTest, EachSwitchGatesOnlyItsOwnWidget) {
   SettingsFile file = AllComponentsOff().Set("Components", GetParam().key, "true");
   WriteSettings(file);
   StartModule();
-  Game().money = 500;
-  Game().weaponSlot = 3;
-  Game().clip = 7;
-  Game().total = 30;
-  Game().wanted = 2;
-  Game().rightMouse = true;
+  GiveEveryWidgetSomethingToDraw(Game());
   MainLoop();
 
   const std::vector<std::string> frame = Present();
