@@ -25,4 +25,4 @@ run_as_root() {
 
 run_as_root apt-get update -qq
 run_as_root env DEBIAN_FRONTEND=noninteractive \
-  apt-get install -y -qq --no-install-recommends "${packages[@]}" >/dev/null
+  apt-get install -y -qq "${packages[@]}" >/dev/null
