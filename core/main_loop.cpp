@@ -10,6 +10,9 @@
 
 namespace {
 
+// The game's system state once it runs.
+constexpr int32_t kGameRunning = 9;
+
 bool bPluginReady = false;
 // Set instead of starting when a setting could not be read: the module then stays inert.
 bool bPluginRefused = false;
@@ -17,7 +20,7 @@ bool bPluginRefused = false;
 bool GameIsReady() {
   CGame* game = GAME;
   if (game == nullptr) return false;
-  if (game->gameSystemState() != 9) return false;
+  if (game->gameSystemState() != kGameRunning) return false;
   return SF->getSAMP()->IsInitialized();
 }
 
