@@ -15,43 +15,33 @@ bool bShowAmmoClip = false;
 int32_t iAmmoTotal = 0;
 int32_t iAmmoClip = 0;
 
-// The outcome of one test of the update; a failed reading ends the update with no change.
-enum class Test { kFailed, kHolds, kFails };
-
 struct SlotRange {
   int32_t low, high;
 };
 
-Test SlotIn(SlotRange range) {
-  const IntReading slot = ReadWeaponSlot();
-  if (!slot.ok) return Test::kFailed;
-  return slot.value >= range.low && slot.value <= range.high ? Test::kHolds : Test::kFails;
-}
-
-Test WeaponTypeIs(int32_t type) {
-  const IntReading reading = ReadCurrentWeapon(&CWeapon::weaponType);
-  if (!reading.ok) return Test::kFailed;
-  return reading.value == type ? Test::kHolds : Test::kFails;
-}
-
 enum class Readouts { kUnknown, kNone, kTotalAlone, kReserveAndClip };
 
-// The tests in their fixed order, each asking the game afresh; the first that holds decides.
+// The tests in their fixed order, each asking the game afresh; the first that holds decides, and
+// a missing character or weapon ends the update with no change.
 Readouts ChooseReadouts() {
   constexpr SlotRange kNoReadoutSlots[] = {{INT32_MIN, 1}, {10, INT32_MAX}};
   constexpr SlotRange kTotalAloneSlots[] = {{6, 6}, {8, 8}};
   constexpr int32_t kTotalAloneTypes[] = {25, 35, 36};
   for (const SlotRange range : kNoReadoutSlots) {
-    const Test test = SlotIn(range);
-    if (test != Test::kFails) return test == Test::kHolds ? Readouts::kNone : Readouts::kUnknown;
+    const Answer answer = WeaponSlotIn(range.low, range.high);
+    if (answer != Answer::kNo) return answer == Answer::kYes ? Readouts::kNone : Readouts::kUnknown;
   }
   for (const SlotRange range : kTotalAloneSlots) {
-    const Test test = SlotIn(range);
-    if (test != Test::kFails) return test == Test::kHolds ? Readouts::kTotalAlone : Readouts::kUnknown;
+    const Answer answer = WeaponSlotIn(range.low, range.high);
+    if (answer != Answer::kNo) {
+      return answer == Answer::kYes ? Readouts::kTotalAlone : Readouts::kUnknown;
+    }
   }
   for (const int32_t type : kTotalAloneTypes) {
-    const Test test = WeaponTypeIs(type);
-    if (test != Test::kFails) return test == Test::kHolds ? Readouts::kTotalAlone : Readouts::kUnknown;
+    const Answer answer = CurrentWeaponIs(&CWeapon::weaponType, type);
+    if (answer != Answer::kNo) {
+      return answer == Answer::kYes ? Readouts::kTotalAlone : Readouts::kUnknown;
+    }
   }
   return Readouts::kReserveAndClip;
 }

@@ -11,29 +11,14 @@ namespace {
 
 constexpr unsigned char kRightMouseButton = 2;
 
-// A yes-or-no question to the game; unanswered while the character or weapon is missing.
-enum class Answer { kMissing, kYes, kNo };
-
-Answer SlotIs(int32_t slot) {
-  const IntReading reading = ReadWeaponSlot();
-  if (!reading.ok) return Answer::kMissing;
-  return reading.value == slot ? Answer::kYes : Answer::kNo;
-}
-
-Answer WeaponIs(int32_t (CWeapon::*operation)(), int32_t value) {
-  const IntReading reading = ReadCurrentWeapon(operation);
-  if (!reading.ok) return Answer::kMissing;
-  return reading.value == value ? Answer::kYes : Answer::kNo;
-}
-
 constexpr int32_t kNoCrosshair = -1;
 constexpr int32_t kUnanswered = -2;
 
 // Outside slots 2 to 5 the weapon type decides: 33 takes the pistol crosshair, 38 the assault.
 int32_t ChooseByType() {
-  const Answer pistol = WeaponIs(&CWeapon::weaponType, 33);
+  const Answer pistol = CurrentWeaponIs(&CWeapon::weaponType, 33);
   if (pistol != Answer::kNo) return pistol == Answer::kYes ? kPistolCrosshair : kUnanswered;
-  const Answer assault = WeaponIs(&CWeapon::weaponType, 38);
+  const Answer assault = CurrentWeaponIs(&CWeapon::weaponType, 38);
   if (assault != Answer::kNo) return assault == Answer::kYes ? kAssaultCrosshair : kUnanswered;
   return kNoCrosshair;
 }
@@ -41,7 +26,7 @@ int32_t ChooseByType() {
 // Whether the weapon has a crosshair at all: slots 2 to 5, each asked separately, then the type.
 bool HasCrosshair() {
   for (int32_t slot = 2; slot <= 5; ++slot) {
-    const Answer answer = SlotIs(slot);
+    const Answer answer = WeaponSlotIn(slot, slot);
     if (answer == Answer::kMissing) return false;
     if (answer == Answer::kYes) return true;
   }
@@ -58,9 +43,9 @@ int32_t ChooseCrosshair() {
 
 // Weapon states 2 and 3 are the reload; each is asked separately.
 Answer IsReloading() {
-  const Answer state2 = WeaponIs(&CWeapon::weaponState, 2);
+  const Answer state2 = CurrentWeaponIs(&CWeapon::weaponState, 2);
   if (state2 != Answer::kNo) return state2;
-  return WeaponIs(&CWeapon::weaponState, 3);
+  return CurrentWeaponIs(&CWeapon::weaponState, 3);
 }
 
 }  // namespace

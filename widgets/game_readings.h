@@ -18,3 +18,11 @@ IntReading ReadWeaponSlot();
 
 // One operation of the current weapon, pedWeaponInSlot(pedWeaponSlot()), fetched anew.
 IntReading ReadCurrentWeapon(int32_t (CWeapon::*operation)());
+
+// A yes-or-no question to the game; unanswered while the character or weapon is missing.
+enum class Answer { kMissing, kYes, kNo };
+
+// Whether the current weapon slot lies in [low, high].
+Answer WeaponSlotIn(int32_t low, int32_t high);
+// Whether one operation of the current weapon answers value.
+Answer CurrentWeaponIs(int32_t (CWeapon::*operation)(), int32_t value);
