@@ -10,6 +10,7 @@ set(VELOMARK_MODULE_SOURCES
   core/startup_failure.cpp
   core/texture_set.cpp
   platform/game_memory_windows.cpp
+  platform/profile_format.cpp
   platform/profile_reader.cpp
   standard/radar_relocation.cpp
   standard/standard_components.cpp

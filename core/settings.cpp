@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/number_conversion.h"
+#include "core/settings_table.h"
 #include "core/startup_failure.h"
 #include "platform/windows_api.h"
 
@@ -54,63 +55,23 @@ ArgbColor ReadColorSetting(const char* section, const char* stem) {
   return color;
 }
 
+namespace {
+
+struct SettingsReader {
+  void Bool(const char* section, const char* key, bool& member) {
+    member = ReadBoolSetting(section, key);
+  }
+  void Float(const char* section, const char* key, float& member) {
+    member = ReadFloatSetting(section, key);
+  }
+  void Color(const char* section, const char* stem, ArgbColor& member) {
+    member = ReadColorSetting(section, stem);
+  }
+};
+
+}  // namespace
+
 void LoadSettings() {
-  ComponentSettings& components = Settings.Components;
-  components.bRadarBar = ReadBoolSetting("Components", "bRadarBar");
-  components.bMoney = ReadBoolSetting("Components", "bMoney");
-  components.bAmmo = ReadBoolSetting("Components", "bAmmo");
-  components.bCrosshair = ReadBoolSetting("Components", "bCrosshair");
-  components.bStar = ReadBoolSetting("Components", "bStar");
-
-  Settings.Radar.fX = ReadFloatSetting("Radar", "fX");
-  Settings.Radar.fY = ReadFloatSetting("Radar", "fY");
-
-  RadarBarSettings& bar = Settings.RadarBar;
-  bar.fX = ReadFloatSetting("RadarBar", "fX");
-  bar.fY = ReadFloatSetting("RadarBar", "fY");
-  bar.fWidth = ReadFloatSetting("RadarBar", "fWidth");
-  bar.fHeight = ReadFloatSetting("RadarBar", "fHeight");
-  bar.fBorder = ReadFloatSetting("RadarBar", "fBorder");
-  bar.iHealthColor = ReadColorSetting("RadarBar", "iHealthColor");
-  bar.iArmorColor = ReadColorSetting("RadarBar", "iArmorColor");
-  bar.iOxygenColor = ReadColorSetting("RadarBar", "iOxygenColor");
-  bar.iBorderColor = ReadColorSetting("RadarBar", "iBorderColor");
-
-  MoneySettings& money = Settings.Money;
-  money.fX = ReadFloatSetting("Money", "fX");
-  money.fY = ReadFloatSetting("Money", "fY");
-  money.fYOffset = ReadFloatSetting("Money", "fYOffset");
-  money.fLetterWidth = ReadFloatSetting("Money", "fLetterWidth");
-  money.fLetterHeight = ReadFloatSetting("Money", "fLetterHeight");
-  money.fLetterOffset = ReadFloatSetting("Money", "fLetterOffset");
-  money.iPositiveColor = ReadColorSetting("Money", "iPositiveColor");
-  money.iNegativeColor = ReadColorSetting("Money", "iNegativeColor");
-
-  AmmoSettings& ammo = Settings.Ammo;
-  ammo.fX = ReadFloatSetting("Ammo", "fX");
-  ammo.fY = ReadFloatSetting("Ammo", "fY");
-  ammo.fXOffset = ReadFloatSetting("Ammo", "fXOffset");
-  ammo.fYOffset = ReadFloatSetting("Ammo", "fYOffset");
-  ammo.fLetterWidth = ReadFloatSetting("Ammo", "fLetterWidth");
-  ammo.fLetterHeight = ReadFloatSetting("Ammo", "fLetterHeight");
-  ammo.fLetterOffset = ReadFloatSetting("Ammo", "fLetterOffset");
-  ammo.iTotalColor = ReadColorSetting("Ammo", "iTotalColor");
-  ammo.iClipColor = ReadColorSetting("Ammo", "iClipColor");
-
-  CrosshairSettings& crosshair = Settings.Crosshair;
-  crosshair.fX = ReadFloatSetting("Crosshair", "fX");
-  crosshair.fY = ReadFloatSetting("Crosshair", "fY");
-  crosshair.fWidth = ReadFloatSetting("Crosshair", "fWidth");
-  crosshair.fHeight = ReadFloatSetting("Crosshair", "fHeight");
-  crosshair.iReadyColor = ReadColorSetting("Crosshair", "iReadyColor");
-  crosshair.iReloadColor = ReadColorSetting("Crosshair", "iReloadColor");
-
-  StarSettings& star = Settings.Star;
-  star.fX = ReadFloatSetting("Star", "fX");
-  star.fY = ReadFloatSetting("Star", "fY");
-  star.fWidth = ReadFloatSetting("Star", "fWidth");
-  star.fHeight = ReadFloatSetting("Star", "fHeight");
-  star.fOffset = ReadFloatSetting("Star", "fOffset");
-  star.iFullColor = ReadColorSetting("Star", "iFullColor");
-  star.iEmptyColor = ReadColorSetting("Star", "iEmptyColor");
+  SettingsReader reader;
+  VisitSettings(Settings, reader);
 }

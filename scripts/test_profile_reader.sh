@@ -28,7 +28,8 @@ compare() {  # compare LABEL_A FILE_A LABEL_B FILE_B
   fi
 }
 
-g++ "${flags[@]}" -o "$out/probe" "$corpus/profile_probe.cpp" platform/profile_reader.cpp
+g++ "${flags[@]}" -o "$out/probe" "$corpus/profile_probe.cpp" platform/profile_format.cpp \
+  platform/profile_reader.cpp
 "$out/probe" "$corpus_windows_path" <"$corpus/queries.txt" >"$out/stand-in.txt"
 
 if wine_available && command -v "$windows_cxx" >/dev/null; then

@@ -1,5 +1,5 @@
 // velomark-sim: plays a scenario against the module in the simulated host and game, writing the
-// trace and the snapshots. See UsageText for the command line and scenario.h for the scenario.
+// trace and the snapshots, or checks a settings file. See UsageText for the command line and scenario.h for the scenario.
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -10,6 +10,7 @@
 #include "sim/cli/png_files.h"
 #include "sim/cli/scenario.h"
 #include "sim/cli/scenario_runner.h"
+#include "sim/cli/settings_check.h"
 #include "sim/cli/sim_error.h"
 
 #if !defined(VELOMARK_DEFAULT_MODULE) || !defined(VELOMARK_DEFAULT_GAME_DIR) || \
@@ -20,7 +21,20 @@
 namespace {
 
 constexpr int kSuccess = 0;
+constexpr int kSettingsProblems = 1;
 constexpr int kBadInput = 2;
+
+int CheckSettings(const Options& options) {
+  const SettingsCheck check = CheckSettingsFile(SettingsFileIn(options.gameDir));
+  for (const std::string& problem : check.problems) std::cout << problem << '\n';
+  if (check.problems.empty()) {
+    std::cout << "settings OK\n";
+    return kSuccess;
+  }
+  std::cout << check.errors << (check.errors == 1 ? " error, " : " errors, ") << check.warnings
+            << (check.warnings == 1 ? " warning" : " warnings") << '\n';
+  return kSettingsProblems;
+}
 
 // Where the outputs went, on standard output unless the trace itself goes there.
 void Report(std::ostream& out, const Options& options,
@@ -52,6 +66,7 @@ int main(int argc, char** argv) {
       std::cout << UsageText(defaults);
       return kSuccess;
     }
+    if (options.check) return CheckSettings(options);
     const Scenario scenario = LoadScenarioFile(options.scenario);
     const std::vector<std::filesystem::path> snapshots = RunScenario(options, scenario);
     Report(options.traceToStandardOutput ? std::cerr : std::cout, options, snapshots);

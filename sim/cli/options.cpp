@@ -48,10 +48,15 @@ Options ParseOptions(const std::vector<std::string>& arguments, const OptionDefa
   options.module = defaults.module;
   options.outDir = Resolved("out");
 
+  std::string playOption;  // the last option that only playing a scenario takes
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument == "--help" || argument == "-h") {
       options.help = true;
+      continue;
+    }
+    if (argument == "--check") {
+      options.check = true;
       continue;
     }
     // Both "--out DIR" and "--out=DIR".
@@ -69,7 +74,11 @@ Options ParseOptions(const std::vector<std::string>& arguments, const OptionDefa
       throw SimError(name + " needs a value (see --help)");
     }
     if (value.empty()) throw SimError(name + " needs a non-empty value");
+    if (name != "--game-dir") playOption = name;
     Assign(options, name, value);
+  }
+  if (options.check && !playOption.empty()) {
+    throw SimError("--check takes only --game-dir, not " + playOption);
   }
   return options;
 }
@@ -77,6 +86,7 @@ Options ParseOptions(const std::vector<std::string>& arguments, const OptionDefa
 std::string UsageText(const OptionDefaults& defaults) {
   return "Usage: velomark-sim [--game-dir DIR] [--scenario FILE] [--trace FILE|-] [--out DIR]\n"
          "                    [--module FILE]\n"
+         "       velomark-sim --check [--game-dir DIR]\n"
          "\n"
          "Loads the Velomark plug-in into a simulated host and game, plays a scenario, records\n"
          "every call the plug-in makes (the trace) and writes what it drew as PNG snapshots.\n"
@@ -90,6 +100,9 @@ std::string UsageText(const OptionDefaults& defaults) {
          "  --out DIR        folder for the scenario's snapshots, created if missing\n"
          "                   (default: out)\n"
          "  --module FILE    the plug-in to load (default: " + defaults.module.string() + ")\n"
+         "  --check          check DIR/SAMPFUNCS/Velomark/Velomark.ini as the plug-in reads it\n"
+         "                   and list every problem, with its line; exits 0 and says\n"
+         "                   \"settings OK\" when there is none, 1 otherwise\n"
          "  --help           show this text\n"
          "\n"
          "A scenario is a JSON object: \"screen\": [w, h] (default [640, 448]), \"tickStart\"\n"
@@ -101,7 +114,7 @@ std::string UsageText(const OptionDefaults& defaults) {
          "weaponState, clip, total, screen. health, armor and oxygen also take \"nan\", \"inf\",\n"
          "\"-inf\" and \"-0\".\n"
          "\n"
-         "Exit status: 0 on success; 2 when an option, the scenario, the game folder, the\n"
-         "plug-in or an output is not usable, with one line on standard error saying why and\n"
-         "no output left behind.\n";
+         "Exit status: 0 on success; 1 when --check finds a problem; 2 when an option, the\n"
+         "scenario, the game folder, the plug-in or an output is not usable, with one line on\n"
+         "standard error saying why and no output left behind.\n";
 }

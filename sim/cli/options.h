@@ -8,6 +8,8 @@
 
 struct Options {
   bool help = false;
+  // Check the game folder's settings file instead of playing a scenario.
+  bool check = false;
   // Every path is absolute, resolved against the folder the tool was started in.
   std::filesystem::path gameDir;
   std::filesystem::path scenario;
@@ -27,7 +29,7 @@ struct OptionDefaults {
 
 // Parses the arguments after the program name; an option given twice takes its last value, so
 // wrapper scripts can pass defaults that the player's arguments override. Throws SimError on an
-// unknown option or a missing or empty value.
+// unknown option, a missing or empty value, or an option that --check does not take.
 Options ParseOptions(const std::vector<std::string>& arguments, const OptionDefaults& defaults);
 
 std::string UsageText(const OptionDefaults& defaults);
