@@ -9,7 +9,7 @@ packages=(
   python3 python3-pil fonts-dejavu-core
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 binutils-mingw-w64-i686 zip unzip
   g++-multilib qemu-user googletest
-  wine64 clang libclang-rt-14-dev
+  wine64 clang libclang-rt-14-dev valgrind
 )
 
 run_as_root() {

@@ -14,10 +14,13 @@ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$build" -j2
 scripts/run_ctest.sh "$build"
 
+stage "the demo and the settings check under valgrind's memcheck"
+scripts/memcheck.sh "$build"
+
 stage "the simulator under Windows (x86_64, wine64) against the native one"
 scripts/test_windows_sim.sh "$build"
 
-stage "module, unit and simulator tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+stage "the whole test suite under clang's AddressSanitizer and UndefinedBehaviorSanitizer"
 scripts/test_sanitizers.sh
 
 stage "the settings reader against Windows' own"

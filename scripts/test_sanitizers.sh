@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Builds the tests with AddressSanitizer and UndefinedBehaviorSanitizer (module included) and
-# runs them; any report fails the run.
+# Builds the whole test suite with clang's AddressSanitizer and UndefinedBehaviorSanitizer
+# (module, simulator and tests alike) and runs it; any report fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 flags="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
-build=build/sanitizers
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$flags" \
+build=${1:-build/sanitizers}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+  -DCMAKE_CXX_FLAGS="$flags" \
   -DCMAKE_EXE_LINKER_FLAGS="$flags" -DCMAKE_MODULE_LINKER_FLAGS="$flags" \
   -DCMAKE_SHARED_LINKER_FLAGS="$flags" >/dev/null
 cmake --build "$build" -j2
