@@ -5,12 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install_deps.sh
-
-build=build/release
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DVELOMARK_BUILD_TESTS=OFF >/dev/null
-cmake --build "$build" -j2 --target velomark velomark-sim
+scripts/build_sim.sh
 
 mkdir -p out/demo
-"$build/sim/velomark-sim" --out out/demo --trace out/demo/trace.txt "$@"
+build/release/sim/velomark-sim --out out/demo --trace out/demo/trace.txt "$@"
 echo "Snapshots: $(pwd)/out/demo   Trace: $(pwd)/out/demo/trace.txt"
