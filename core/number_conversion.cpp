@@ -61,12 +61,12 @@ const char* ScanExponent(const char* p, char letter) {
   return q;
 }
 
-Conversion<float> Finish(float magnitude, bool negative, bool nonZeroDigits,
-                         std::errc status) {
-  if (status == std::errc::invalid_argument) return {0.0f, kInvalidStof};
+Conversion<float> Finish(float magnitude, bool negative, bool nonZeroDigits, std::errc status,
+                         const char* text, const char* end) {
+  if (status == std::errc::invalid_argument) return {0.0f, kInvalidStof, text};
   const bool underflow = nonZeroDigits && std::fabs(magnitude) < FLT_MIN;
-  if (status == std::errc::result_out_of_range || underflow) return {0.0f, kStofOutOfRange};
-  return {negative ? -magnitude : magnitude, nullptr};
+  if (status == std::errc::result_out_of_range || underflow) return {0.0f, kStofOutOfRange, text};
+  return {negative ? -magnitude : magnitude, nullptr, end};
 }
 
 }  // namespace
@@ -79,11 +79,12 @@ Conversion<float> ConvertToFloat(const char* text) {
 
   if (StartsWithWord(p, "inf")) {
     const float inf = std::numeric_limits<float>::infinity();
-    return {negative ? -inf : inf, nullptr};
+    const char* end = p + (StartsWithWord(p, "infinity") ? 8 : 3);
+    return {negative ? -inf : inf, nullptr, end};
   }
   if (StartsWithWord(p, "nan")) {
     const float nan = std::numeric_limits<float>::quiet_NaN();
-    return {negative ? -nan : nan, nullptr};
+    return {negative ? -nan : nan, nullptr, p + 3};
   }
 
   // "0x" starts a hexadecimal number only when a hexadecimal digit follows; otherwise the
@@ -94,16 +95,16 @@ Conversion<float> ConvertToFloat(const char* text) {
       const char* end = ScanExponent(hex.end, 'p');
       float magnitude = 0.0f;
       const auto result = std::from_chars(p + 2, end, magnitude, std::chars_format::hex);
-      return Finish(magnitude, negative, hex.nonZero, result.ec);
+      return Finish(magnitude, negative, hex.nonZero, result.ec, text, end);
     }
   }
 
   const Mantissa dec = ScanMantissa(p, IsDigit);
-  if (dec.digits == 0) return {0.0f, kInvalidStof};
+  if (dec.digits == 0) return {0.0f, kInvalidStof, text};
   const char* end = ScanExponent(dec.end, 'e');
   float magnitude = 0.0f;
   const auto result = std::from_chars(p, end, magnitude, std::chars_format::general);
-  return Finish(magnitude, negative, dec.nonZero, result.ec);
+  return Finish(magnitude, negative, dec.nonZero, result.ec, text, end);
 }
 
 Conversion<int32_t> ConvertToInt32(const char* text) {
@@ -111,15 +112,15 @@ Conversion<int32_t> ConvertToInt32(const char* text) {
   while (IsSpace(*p)) ++p;
   bool negative = false;
   if (*p == '+' || *p == '-') negative = (*p++ == '-');
-  if (!IsDigit(*p)) return {0, kInvalidStoi};
+  if (!IsDigit(*p)) return {0, kInvalidStoi, text};
 
   // Accumulate the magnitude; 2147483648 is the largest one that fits (as a negative value).
   const uint64_t limit = negative ? 2147483648u : 2147483647u;
   uint64_t magnitude = 0;
   for (; IsDigit(*p); ++p) {
     magnitude = magnitude * 10 + static_cast<uint64_t>(*p - '0');
-    if (magnitude > limit) return {0, kStoiOutOfRange};
+    if (magnitude > limit) return {0, kStoiOutOfRange, text};
   }
   const int64_t value = negative ? -static_cast<int64_t>(magnitude) : static_cast<int64_t>(magnitude);
-  return {static_cast<int32_t>(value), nullptr};
+  return {static_cast<int32_t>(value), nullptr, p};
 }

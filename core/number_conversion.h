@@ -13,6 +13,7 @@ template <typename T>
 struct Conversion {
   T value;
   const char* error;  // null on success, else one of the four texts above
+  const char* end;    // just past the characters the number was read from; the text on failure
 };
 
 // Skips leading white space, takes an optional sign, then the longest decimal, hexadecimal

@@ -32,7 +32,7 @@ scripts/build_windows.sh
 stage "the module in 32 bits, under qemu-i386"
 scripts/test_32bit.sh
 
-stage "fuzzers"
-scripts/fuzz_smoke.sh 15
+stage "fuzzers, a minute each, under the sanitizers"
+scripts/fuzz.sh 60
 
 stage "all passed"

@@ -147,6 +147,38 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"0x1p200", "stof argument out of range"},
                       FailureCase{"0x1p-200", "stof argument out of range"}));
 
+// --- Where the number ends -------------------------------------------------------------------
+
+struct ExtentCase {
+  const char* text;
+  long used;  // characters read, blanks and sign included; 0 when the conversion fails
+};
+
+class FloatExtentTest : public ::testing::TestWithParam<ExtentCase> {};
+
+TEST_P(FloatExtentTest, EndsJustPastTheNumber) {
+  const char* text = GetParam().text;
+  EXPECT_EQ(ConvertToFloat(text).end - text, GetParam().used) << '"' << text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FloatExtentTest,
+    ::testing::Values(ExtentCase{"  12.5px", 6}, ExtentCase{"1e+", 1}, ExtentCase{"5.e2x", 4},
+                      ExtentCase{"0x1p", 3}, ExtentCase{"-0x.8p-1z", 8}, ExtentCase{"0xg", 1},
+                      ExtentCase{"-infinity!", 9}, ExtentCase{"infinit", 3},
+                      ExtentCase{"nan(1)", 3}, ExtentCase{"abc", 0}, ExtentCase{"1e39", 0}));
+
+class IntExtentTest : public ::testing::TestWithParam<ExtentCase> {};
+
+TEST_P(IntExtentTest, EndsJustPastTheDigits) {
+  const char* text = GetParam().text;
+  EXPECT_EQ(ConvertToInt32(text).end - text, GetParam().used) << '"' << text << '"';
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, IntExtentTest,
+                         ::testing::Values(ExtentCase{" -42x", 4}, ExtentCase{"12.9", 2},
+                                           ExtentCase{"x", 0}, ExtentCase{"2147483648", 0}));
+
 // --- Integers -------------------------------------------------------------------------------
 
 struct IntCase {
