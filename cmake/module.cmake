@@ -1,6 +1,5 @@
 # The module: a loadable library whose host symbols are resolved from the host that loads it.
 set(VELOMARK_MODULE_SOURCES
-  core/canvas.cpp
   core/digit_strip.cpp
   core/frame_callback.cpp
   core/main_loop.cpp
