@@ -32,6 +32,9 @@ scripts/build_windows.sh
 stage "the module in 32 bits, under qemu-i386"
 scripts/test_32bit.sh
 
+stage "benchmarks against their floors (figures only; the floors' host calls are tested)"
+scripts/bench.sh
+
 stage "fuzzers, a minute each, under the sanitizers"
 scripts/fuzz.sh 60
 

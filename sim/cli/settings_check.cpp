@@ -46,6 +46,8 @@ class Checker {
     } else if (!std::isfinite(number.value)) {
       Warn(value.line, section, key,
            "not a finite number, so nothing is drawn right (value \"" + value.text + "\")");
+    } else {
+      WarnIfTextFollows(value, section, key, number.end);
     }
   }
   void Color(const char* section, const char* stem, ArgbColor&) {
@@ -59,6 +61,8 @@ class Checker {
         Warn(value.line, section, key.c_str(),
              "outside 0 to 255; only its low 8 bits count, so " + std::to_string(number.value) +
                  " reads as " + std::to_string(static_cast<uint32_t>(number.value) & 0xFFu));
+      } else {
+        WarnIfTextFollows(value, section, key.c_str(), number.end);
       }
     }
   }
@@ -133,6 +137,17 @@ class Checker {
       Warn(line, section, key, "longer than 255 characters; the rest is cut off");
     }
     return {buffer, line};
+  }
+
+  // The plug-in reads a number from the start of a value and ignores the rest: "1,5" reads as 1.
+  void WarnIfTextFollows(const Value& value, const char* section, const char* key,
+                         const char* end) {
+    const std::string_view rest = end;
+    if (rest.find_first_not_of(" \t") == std::string_view::npos) return;
+    const std::string_view number(value.text.data(), value.text.size() - rest.size());
+    Warn(value.line, section, key,
+         "\"" + std::string(TrimProfileBlanks(rest)) + "\" after the number is ignored, so this reads as \"" +
+             std::string(TrimProfileBlanks(number)) + "\" (value \"" + value.text + "\")");
   }
 
   void CheckBool(const char* section, const char* key) {

@@ -67,6 +67,7 @@ TEST_F(SettingsCheckTest, ListsEveryProblemWithItsLineInTheOrderOfTheFile) {
                                     .Set("Components", "bRadarBar", "True")
                                     .Set("Components", "bMony", "true")
                                     .Set("Radar", "fY", "1e39")
+                                    .Set("RadarBar", "fBorder", "1,5")
                                     .Set("Money", "fX", "abc")
                                     .Set("Money", "fWidth", "12")
                                     .Set("Ammo", "fLetterOffset", "nan")
@@ -90,6 +91,8 @@ TEST_F(SettingsCheckTest, ListsEveryProblemWithItsLineInTheOrderOfTheFile) {
                                           "on, so this reads as false (value \"True\")",
           at("Components", "bMony") + "warning: Components.bMony: unknown key, never read (a typo?)",
           at("Radar", "fY") + "Radar.fY: stof argument out of range (value \"1e39\")",
+          at("RadarBar", "fBorder") + "warning: RadarBar.fBorder: \",5\" after the number is "
+                                       "ignored, so this reads as \"1\" (value \"1,5\")",
           at("Money", "fX") + "Money.fX: invalid stof argument (value \"abc\")",
           at("Money", "fWidth") + "warning: Money.fWidth: unknown key, never read (a typo?)",
           at("Ammo", "fLetterOffset") + "warning: Ammo.fLetterOffset: not a finite number, so "
@@ -102,7 +105,7 @@ TEST_F(SettingsCheckTest, ListsEveryProblemWithItsLineInTheOrderOfTheFile) {
           "Velomark.ini: Money.iNegativeColorB: invalid stoi argument (value \"\"), the key is "
           "missing",
           "Velomark.ini: Crosshair.fHeight: invalid stof argument (value \"\"), the key is missing",
-          "6 errors, 5 warnings"));
+          "6 errors, 6 warnings"));
 }
 
 // The first problem the tool lists is the one the plug-in itself stops at.
