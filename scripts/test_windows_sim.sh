@@ -132,9 +132,42 @@ for store in 'WriteMemory 0x00858A10 0x00000000' 'WriteMemory 0x00866B70 0x80000
   fi
 done
 
+# The settings check reads natively through our profile reader and on Windows through Windows'
+# own: the same problems either way, for every case's settings and for a file full of them.
+broken=$work/cases/BrokenSettings/game/SAMPFUNCS/Velomark
+mkdir -p "$broken"
+printf '%s\r\n' 'stray=1' '[Components]' 'bRadarBar=True' ' bMoney = true ' 'bMony=true' \
+  '; bAmmo=true' 'bAmmo' '[Radar]' 'fX=abc' 'fY="12px"' '[RadarBar]' 'fX=1e39' 'fY=nan' \
+  'fWidth=1' 'fWidth=2' 'iHealthColorA=300' 'iHealthColorR=-' '[Monney]' 'fX=1' '[Radar]' \
+  'fX=1' >"$broken/Velomark.ini"
+checks=0
+for case in "$work"/cases/*/; do
+  cd "$case"
+  native_status=0
+  windows_status=0
+  "$native_sim" --check --game-dir game >native.check 2>&1 || native_status=$?
+  "$wine" "$windows_sim" --check --game-dir game </dev/null 2>&1 | tr -d '\r' >windows.check ||
+    true
+  "$wine" "$windows_sim" --check --game-dir game </dev/null >/dev/null 2>&1 || windows_status=$?
+  checks=$((checks + 1))
+  if ! diff -u --label "$(basename "$case") --check (native, status $native_status)" \
+    --label "$(basename "$case") --check (Windows, status $windows_status)" \
+    native.check windows.check || [ "$native_status" -ne "$windows_status" ]; then
+    failures=$((failures + 1))
+  fi
+  cd - >/dev/null
+done
+if ! grep -q 'Velomark.ini:9: Radar.fX: invalid stof argument (value "abc")' \
+  "$work/cases/BrokenSettings/windows.check"; then
+  echo "test_windows_sim.sh: BrokenSettings: the Windows check missed Radar.fX" >&2
+  failures=$((failures + 1))
+fi
+
 if [ "$failures" -ne 0 ]; then
-  echo "test_windows_sim.sh: $failures failures in $cases scenarios; the runs are in" \
+  echo "test_windows_sim.sh: $failures failures in $cases scenarios and $checks settings" \
+    "checks; the runs are in" \
     "$work/cases" >&2
   exit 1
 fi
-echo "test_windows_sim.sh: $cases scenarios gave the same trace natively and under wine64"
+echo "test_windows_sim.sh: $cases scenarios gave the same trace natively and under wine64," \
+  "$checks settings checks the same problems"

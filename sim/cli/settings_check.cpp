@@ -145,9 +145,13 @@ class Checker {
     const std::string_view rest = end;
     if (rest.find_first_not_of(" \t") == std::string_view::npos) return;
     const std::string_view number(value.text.data(), value.text.size() - rest.size());
-    Warn(value.line, section, key,
-         "\"" + std::string(TrimProfileBlanks(rest)) + "\" after the number is ignored, so this reads as \"" +
-             std::string(TrimProfileBlanks(number)) + "\" (value \"" + value.text + "\")");
+    // Appended piece by piece: GCC 12 warns falsely of overlapping copies in a chain of "+".
+    std::string words = "\"";
+    words.append(TrimProfileBlanks(rest));
+    words.append("\" after the number is ignored, so this reads as \"");
+    words.append(TrimProfileBlanks(number));
+    words.append("\" (value \"").append(value.text).append("\")");
+    Warn(value.line, section, key, words);
   }
 
   void CheckBool(const char* section, const char* key) {
