@@ -29,4 +29,5 @@ cd "$root/assets"
   --benchmark_min_time=0.05 \
   --benchmark_enable_random_interleaving=true \
   --benchmark_report_aggregates_only=true \
+  --benchmark_color=false \
   "$@"
