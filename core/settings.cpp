@@ -42,9 +42,8 @@ int32_t ReadIntSetting(const char* section, const char* key) {
 }
 
 ArgbColor ReadColorSetting(const char* section, const char* stem) {
-  static constexpr const char kChannels[4] = {'A', 'R', 'G', 'B'};
   ArgbColor color = 0;
-  for (const char channel : kChannels) {
+  for (const char channel : kColorChannels) {
     char key[64];
     const size_t length = std::strlen(stem) < sizeof key - 2 ? std::strlen(stem) : sizeof key - 2;
     std::memcpy(key, stem, length);

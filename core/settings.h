@@ -7,6 +7,8 @@ inline constexpr const char* kSettingsFile = "SAMPFUNCS\\Velomark\\Velomark.ini"
 
 // A colour setting: alpha in bits 24-31, red 16-23, green 8-15, blue 0-7.
 using ArgbColor = uint32_t;
+// A colour's four keys are its stem followed by each of these, read in this order.
+inline constexpr char kColorChannels[4] = {'A', 'R', 'G', 'B'};
 
 struct ComponentSettings {
   bool bRadarBar;

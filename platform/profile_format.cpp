@@ -24,15 +24,15 @@ bool SameProfileName(std::string_view a, std::string_view b) {
   return true;
 }
 
-ProfileLine ParseProfileLine(std::string_view line, size_t offset) {
+ProfileLine ParseProfileLine(std::string_view line, size_t number) {
   const size_t close = line.rfind(']');
   if (line.front() == '[' && close != std::string_view::npos) {
-    return {true, TrimProfileBlanks(line.substr(1, close - 1)), {}, false, offset};
+    return {true, TrimProfileBlanks(line.substr(1, close - 1)), {}, false, number};
   }
   const size_t equals = line.find('=');
-  if (equals == std::string_view::npos) return {false, line, {}, false, offset};
+  if (equals == std::string_view::npos) return {false, line, {}, false, number};
   return {false, TrimProfileBlanks(line.substr(0, equals)),
-          TrimProfileBlanks(line.substr(equals + 1)), true, offset};
+          TrimProfileBlanks(line.substr(equals + 1)), true, number};
 }
 
 ProfileLookup FindProfileKey(std::string_view contents, std::string_view section,
@@ -54,15 +54,4 @@ ProfileLookup FindProfileKey(std::string_view contents, std::string_view section
     return false;
   });
   return lookup;
-}
-
-size_t ProfileLineNumber(std::string_view contents, size_t offset) {
-  size_t number = 1;
-  for (size_t i = 0; i < offset && i < contents.size(); ++i) {
-    if (contents[i] == '\n' || (contents[i] == '\r' && (i + 1 >= contents.size() ||
-                                                       contents[i + 1] != '\n'))) {
-      ++number;
-    }
-  }
-  return number;
 }

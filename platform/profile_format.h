@@ -14,11 +14,12 @@ struct ProfileLine {
   std::string_view name;   // the section's or the key's name, trimmed
   std::string_view value;  // trimmed; empty for a header or a key without "="
   bool hasValue;           // a key with "="
-  size_t offset;           // where the line starts in the file's contents
+  size_t number;           // 1-based, as an editor counts lines: CR LF ends one line
 };
 
 // Splits contents (after a UTF-8 byte order mark) into its non-blank lines and hands each to
-// visit, in order, until visit returns false.
+// visit, in order, until visit returns false. The reader itself ends a line at a carriage return
+// as at a line feed; only the line numbers take the two together as one line end.
 template <typename Visit>
 void ForEachProfileLine(std::string_view contents, Visit&& visit);
 
@@ -26,7 +27,7 @@ bool IsProfileBlank(char c);
 std::string_view TrimProfileBlanks(std::string_view text);
 bool SameProfileName(std::string_view a, std::string_view b);
 // Parses one line whose blanks are already trimmed; the line must not be empty.
-ProfileLine ParseProfileLine(std::string_view line, size_t offset);
+ProfileLine ParseProfileLine(std::string_view line, size_t number);
 
 // Where the reader finds section and key. Keys before the first header belong to section "".
 struct ProfileLookup {
@@ -36,19 +37,19 @@ struct ProfileLookup {
 ProfileLookup FindProfileKey(std::string_view contents, std::string_view section,
                              std::string_view key);
 
-// The 1-based number of the line starting at offset, as an editor counts lines: a carriage
-// return and line feed together end one line.
-size_t ProfileLineNumber(std::string_view contents, size_t offset);
-
 template <typename Visit>
 void ForEachProfileLine(std::string_view contents, Visit&& visit) {
   constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
   size_t start = contents.substr(0, kUtf8Bom.size()) == kUtf8Bom ? kUtf8Bom.size() : 0;
+  size_t number = 1;
   while (start < contents.size()) {
     const size_t end = contents.find_first_of("\r\n", start);
     const size_t stop = end == std::string_view::npos ? contents.size() : end;
     const std::string_view line = TrimProfileBlanks(contents.substr(start, stop - start));
-    if (!line.empty() && !visit(ParseProfileLine(line, start))) return;
+    if (!line.empty() && !visit(ParseProfileLine(line, number))) return;
+    const bool crBeforeLf = stop + 1 < contents.size() && contents[stop] == '\r' &&
+                            contents[stop + 1] == '\n';
+    if (!crBeforeLf) ++number;
     start = stop + 1;
   }
 }

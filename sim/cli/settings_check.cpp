@@ -16,7 +16,7 @@
 namespace {
 
 // The module reads each value into a buffer of this size.
-constexpr DWORD kValueBuffer = 256;
+constexpr DWORD kValueBuffer = sizeof SettingString::text;
 // Missing keys have no line; they sort after every line of the file.
 constexpr size_t kNoLine = SIZE_MAX;
 
@@ -51,7 +51,7 @@ class Checker {
     }
   }
   void Color(const char* section, const char* stem, ArgbColor&) {
-    for (const char channel : {'A', 'R', 'G', 'B'}) {
+    for (const char channel : kColorChannels) {
       const std::string key = std::string(stem) + channel;
       const Value value = Read(section, key.c_str());
       const Conversion<int32_t> number = ConvertToInt32(value.text.c_str());
@@ -79,15 +79,14 @@ class Checker {
     bool read = true;  // the lines belong to the first section of a known name
     std::vector<std::pair<std::string, size_t>> keysInSection;
     ForEachProfileLine(contents_, [&](const ProfileLine& line) {
-      const size_t number = ProfileLineNumber(contents_, line.offset);
       if (line.isHeader) {
         section = std::string(line.name);
         keysInSection.clear();
         read = false;
         if (Contains(seenSections, section)) {
-          WarnLine(number, "[" + section + "]: repeated section; only the first is read");
+          WarnLine(line.number, "[" + section + "]: repeated section; only the first is read");
         } else if (!IsKnownSection(section)) {
-          WarnLine(number, "[" + section + "]: unknown section, never read (a typo?)");
+          WarnLine(line.number, "[" + section + "]: unknown section, never read (a typo?)");
         } else {
           read = true;
         }
@@ -97,14 +96,14 @@ class Checker {
       if (line.name.front() == ';' || line.name.front() == '#' || !read) return true;
       const std::string key(line.name);
       if (seenSections.empty()) {
-        WarnLine(number, key + ": before the first section, never read");
+        WarnLine(line.number, key + ": before the first section, never read");
       } else if (!IsKnownKey(section, key)) {
-        WarnLine(number, section + "." + key + ": unknown key, never read (a typo?)");
+        WarnLine(line.number, section + "." + key + ": unknown key, never read (a typo?)");
       } else if (const size_t first = FirstLineOf(keysInSection, key); first != 0) {
-        WarnLine(number, section + "." + key + ": repeated; only line " + std::to_string(first) +
+        WarnLine(line.number, section + "." + key + ": repeated; only line " + std::to_string(first) +
                              " is read");
       } else {
-        keysInSection.emplace_back(key, number);
+        keysInSection.emplace_back(key, line.number);
       }
       return true;
     });
@@ -126,13 +125,15 @@ class Checker {
     size_t line;       // where it is, or kNoLine
   };
 
+  // The value comes from the platform's profile reader, as the plug-in gets it (on Windows,
+  // Windows' own); the file's contents, already read, only say on which line it stands.
   Value Read(const char* section, const char* key) {
     known_.push_back({section, key});
     char buffer[kValueBuffer];
     GetPrivateProfileStringA(section, key, nullptr, buffer, sizeof buffer,
                              path_.string().c_str());
     const ProfileLookup lookup = FindProfileKey(contents_, section, key);
-    const size_t line = lookup.found ? ProfileLineNumber(contents_, lookup.line.offset) : kNoLine;
+    const size_t line = lookup.found ? lookup.line.number : kNoLine;
     if (lookup.found && lookup.line.value.size() >= kValueBuffer) {
       Warn(line, section, key, "longer than 255 characters; the rest is cut off");
     }
