@@ -146,9 +146,9 @@ for case in "$work"/cases/*/; do
   native_status=0
   windows_status=0
   "$native_sim" --check --game-dir game >native.check 2>&1 || native_status=$?
-  "$wine" "$windows_sim" --check --game-dir game </dev/null 2>&1 | tr -d '\r' >windows.check ||
-    true
-  "$wine" "$windows_sim" --check --game-dir game </dev/null >/dev/null 2>&1 || windows_status=$?
+  "$wine" "$windows_sim" --check --game-dir game </dev/null >windows.check-crlf 2>&1 ||
+    windows_status=$?
+  tr -d '\r' <windows.check-crlf >windows.check
   checks=$((checks + 1))
   if ! diff -u --label "$(basename "$case") --check (native, status $native_status)" \
     --label "$(basename "$case") --check (Windows, status $windows_status)" \
